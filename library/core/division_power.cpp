@@ -123,12 +123,10 @@ Value Power(const Value& base, const Value& exponent, int d) {
   const bool square = kind == kMatrix && base.Rows() == base.Columns();
   if (n == 0 && square) return Identity(base.Rows());
   if (n <= 1) return base;
-  if (square && n > kMaxRepeatedSteps) {
-    if (n > 1.8e19) return base.Map([](double) { return NAN; });
+  if (square && n > kMaxRepeatedSteps && n < 0x1p63)
     return MatrixPowerBySquaring(base, static_cast<std::uint64_t>(n), d);
-  }
   if (n > kMaxExponentWithoutShortcut) {
-    AddError(ValueToText(exponent, d) + u"太大了，向量和非方阵的幂最多只能计算到65535次！");
+    AddError(ValueToText(exponent, d) + u"太大了，不能作为向量或矩阵的指数！");
     return Value::Empty();
   }
   Value result = base;

@@ -1,6 +1,7 @@
 #include "library/applied/logarithm_roots.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/errors.h"
 #include "library/calls.h"
@@ -20,6 +21,23 @@ std::u16string LogarithmPlace(const Value& v, std::size_t i) {
     case kArray: return u"数组的第" + DecimalText(column) + u"项";
     default: return u"矩阵的第" + DecimalText(row) + u"行第" + DecimalText(column) + u"列";
   }
+}
+
+// The real cube root. The library's cbrt may miss by one unit in the last
+// place (cbrt(27) = 3.0000000000000004), so of the result and its two
+// neighbours the one whose cube, formed in extended precision, lies nearest
+// x is kept: perfect cubes come out exact.
+double CubeRootOf(double x) {
+  const double y = std::cbrt(x);
+  if (!std::isfinite(y) || y == 0) return y;
+  auto miss = [x](double c) {
+    const long double c3 = static_cast<long double>(c) * c * c;
+    return std::fabs(c3 - static_cast<long double>(x));
+  };
+  double best = y;
+  for (const double c : {std::nextafter(y, -INFINITY), std::nextafter(y, INFINITY)})
+    if (miss(c) < miss(best)) best = c;
+  return best;
 }
 
 }  // namespace
@@ -90,7 +108,7 @@ Value SquareRoot(const Value& x, int decimals) {
 }
 
 Value CubeRoot(const Value& x) {
-  return x.Map([](double e) { return std::cbrt(e); });
+  return x.Map(CubeRootOf);
 }
 
 Value Square(const Value& x) {

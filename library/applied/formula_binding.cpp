@@ -1,5 +1,7 @@
 #include "library/applied/formula_binding.h"
 
+#include <cmath>
+
 #include "library/core/format.h"
 
 namespace zuvo {
@@ -17,34 +19,58 @@ bool IsVariableName(std::u16string_view name) {
 
 std::u16string BindText(std::u16string_view formula, std::u16string_view name, std::u16string_view value_text) {
   std::u16string out;
-  if (name.empty() || name.size() > formula.size()) {
+  if (name.empty()) {
     out.assign(formula);
     return out;
   }
   out.reserve(formula.size() + 4 * value_text.size());
   std::size_t i = 0;
-  const std::size_t last_start = formula.size() - name.size();
-  while (i <= last_start) {
+  for (;;) {
+    const std::size_t at = formula.find(name, i);
+    if (at == std::u16string_view::npos) break;
+    out.append(formula.substr(i, at - i));
     // The character before a candidate is the one already written out, which
     // is the end of the inserted text right after an occurrence.
     const bool starts_token = out.empty() || IsDelimiter(out.back());
-    if (starts_token && formula.compare(i, name.size(), name) == 0) {
-      const std::size_t after = i + name.size();
-      if (after == formula.size() || IsDelimiter(formula[after])) {
-        out.append(value_text);
-        i = after;
-        continue;
-      }
+    const std::size_t after = at + name.size();
+    if (starts_token && (after == formula.size() || IsDelimiter(formula[after]))) {
+      out.append(value_text);
+      i = after;
+    } else {
+      out.push_back(formula[at]);
+      i = at + 1;
     }
-    out.push_back(formula[i]);
-    ++i;
   }
   out.append(formula.substr(i));
   return out;
 }
 
+std::u16string WholeNumberText(double x, int decimals) {
+  const int places = decimals < 0 ? 0 : (decimals > kMaxFixedDecimals ? kMaxFixedDecimals : decimals);
+  const bool negative = x < 0;
+  unsigned long long magnitude = static_cast<unsigned long long>(negative ? -x : x);
+  char16_t digits[24];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  std::u16string text;
+  text.reserve(n + places + 4);
+  if (negative) text.append(u"(-");
+  while (n > 0) text.push_back(digits[--n]);
+  if (places > 0) {
+    text.push_back(u'.');
+    text.append(static_cast<std::size_t>(places), u'0');
+  }
+  if (negative) text.push_back(u')');
+  return text;
+}
+
 std::u16string BindVariable(std::u16string_view formula, std::u16string_view name, const Value& value,
                             int decimals) {
+  if (value.IsNumber() && IsWhole(value.First()) && std::fabs(value.First()) <= kMaxWholeNumberText)
+    return BindText(formula, name, WholeNumberText(value.First(), decimals));
   return BindText(formula, name, ValueToExpressionText(value, decimals));
 }
 

@@ -34,7 +34,9 @@ std::size_t FindName(std::u16string_view text, std::u16string_view name, std::si
 }
 
 void SubstituteName(std::u16string& text, std::u16string_view name, std::u16string_view content, int decimals) {
-  if (name.empty() || content.empty()) return;
+  // An empty content (the result of a line that gave the empty value) is
+  // still a value text: the name is replaced by nothing.
+  if (name.empty()) return;
   // The search goes on after each inserted value, so a value text that
   // happens to contain the name is never replaced again.
   for (std::size_t p = FindName(text, name); p > 0 && !StopRequested();) {

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,21 @@ class BigWhole {
       product[i + other.limbs_.size()] = static_cast<std::uint32_t>(carry);
     }
     limbs_ = std::move(product);
+    Trim();
+  }
+
+  // Multiplication by a 64-bit factor in place.
+  void MultiplyBy(std::uint64_t factor) {
+    unsigned __int128 carry = 0;
+    for (std::uint32_t& limb : limbs_) {
+      const unsigned __int128 t = static_cast<unsigned __int128>(limb) * factor + carry;
+      limb = static_cast<std::uint32_t>(t);
+      carry = t >> 32;
+    }
+    while (carry != 0) {
+      limbs_.push_back(static_cast<std::uint32_t>(carry));
+      carry >>= 32;
+    }
     Trim();
   }
 
@@ -130,13 +146,32 @@ class BigWhole {
   std::vector<std::uint32_t> limbs_;
 };
 
+// The factors n, n - 1, ... of a falling product, for an n of 64 bits or
+// one beyond (a whole double).
+struct Factors {
+  bool small;
+  std::uint64_t n;
+  BigWhole big;
+  void MultiplyInto(BigWhole& result, std::uint64_t j) const {  // times n - j
+    if (small)
+      result.MultiplyBy(n - j);
+    else
+      result.MultiplyBy(big.Minus(j));
+  }
+};
+
 // C(n, k) by the exact recurrence C(n, j) = C(n, j-1) (n-j+1) / j, every step
 // a whole number. For k <= n/2 the steps grow, so a step past the double
 // range means the coefficient is past it too.
-double ExactCombinations(const BigWhole& n, double k) {
+double ExactCombinations(const Factors& n, double n_value, double k) {
+  // C(n, k) >= 2^(n H(k/n)) / (n + 1) with the binary entropy H: far past the
+  // double range it is infinity at once, without the exact steps.
+  const double entropy_bits =
+      k * std::log2(n_value / k) - (n_value - k) * std::log1p(-k / n_value) / std::numbers::ln2;
+  if (entropy_bits - std::log2(n_value + 1) > 1030) return kInfinity;
   BigWhole result(1);
   for (std::uint64_t j = 1; static_cast<double>(j) <= k; ++j) {
-    result.MultiplyBy(n.Minus(j - 1));
+    n.MultiplyInto(result, j - 1);
     result.DivideBy(static_cast<std::uint32_t>(j));
     if (result.BitLength() > 1024) return kInfinity;
   }
@@ -145,10 +180,10 @@ double ExactCombinations(const BigWhole& n, double k) {
 
 // n (n-1) ... (n-k+1): every factor but possibly the last is at least 2, so
 // the loop leaves the double range within about a thousand steps.
-double ExactFallingFactorial(const BigWhole& n, double k) {
+double ExactFallingFactorial(const Factors& n, double k) {
   BigWhole result(1);
   for (std::uint64_t j = 0; static_cast<double>(j) < k; ++j) {
-    result.MultiplyBy(n.Minus(j));
+    n.MultiplyInto(result, j);
     if (result.BitLength() > 1024) return kInfinity;
   }
   return result.ToDouble();
@@ -257,7 +292,7 @@ const std::vector<double>& CatalanTable() {
     std::vector<double> out{1.0};  // C(0)
     BigWhole c(1);
     for (std::uint32_t m = 0;; ++m) {  // C(m+1) = C(m) * 2(2m+1) / (m+2)
-      c.MultiplyBy(BigWhole(2ull * (2ull * m + 1)));
+      c.MultiplyBy(std::uint64_t{2} * (2 * m + 1));
       c.DivideBy(m + 2);
       const double d = c.ToDouble();
       out.push_back(d);
@@ -285,13 +320,14 @@ double Combinations(std::uint64_t n, std::uint64_t k) {
   std::uint64_t falling = 1, factorial = 1;
   if (FallingProduct(n, k, falling) && FallingProduct(k, k, factorial))
     return static_cast<double>(falling) / static_cast<double>(factorial);
-  return ExactCombinations(BigWhole(n), static_cast<double>(std::min(k, n - k)));
+  return ExactCombinations(Factors{true, n, BigWhole()}, static_cast<double>(n),
+                           static_cast<double>(std::min(k, n - k)));
 }
 
 double CombinationsOfWhole(double n, double k) {
   if (k > n) return 0.0;
   if (n < kTwoTo64) return Combinations(static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(k));
-  return ExactCombinations(BigWhole::FromDouble(n), std::min(k, n - k));
+  return ExactCombinations(Factors{false, 0, BigWhole::FromDouble(n)}, n, std::min(k, n - k));
 }
 
 double PermutationsOfWhole(double n, double k) {
@@ -300,9 +336,9 @@ double PermutationsOfWhole(double n, double k) {
     std::uint64_t product = 1;
     if (FallingProduct(static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(k), product))
       return static_cast<double>(product);
-    return ExactFallingFactorial(BigWhole(static_cast<std::uint64_t>(n)), k);
+    return ExactFallingFactorial(Factors{true, static_cast<std::uint64_t>(n), BigWhole()}, k);
   }
-  return ExactFallingFactorial(BigWhole::FromDouble(n), k);
+  return ExactFallingFactorial(Factors{false, 0, BigWhole::FromDouble(n)}, k);
 }
 
 double FactorialOf(double x) {

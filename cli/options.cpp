@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "library/applied/random.h"
 #include "storage/constant_library.h"
 #include "text/utf.h"
 
@@ -106,6 +107,7 @@ bool ResolveOptions(const CliRequest& r, CalculateOptions& options, std::string&
   if (r.decimals) options.decimals = *r.decimals;
   if (r.automatic) options.automatic = true;
   if (r.inherit) options.inherit = true;
+  if (r.seed) SeedRandom(*r.seed);
   if (!r.constants.empty()) {
     PairStore library = NewConstantLibrary();
     for (const auto& [name, content] : r.constants) {

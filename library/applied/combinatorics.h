@@ -35,9 +35,4 @@ Value CatalanNumbers(const Value& x, int decimals);
 // 斐波那契数(x): element-wise F(x), F(1) = F(2) = 1, sums formed in doubles.
 Value FibonacciNumbers(const Value& x, int decimals);
 
-// The message for empty brackets after 卡特兰数, worded like those of
-// 斐波那契数 and 汉诺塔数, for the function dispatch.
-inline constexpr std::u16string_view kCatalanNoArgumentMessage =
-    u"卡特兰数(x)需要且仅需要一个参数！";
-
 }  // namespace zuvo

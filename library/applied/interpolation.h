@@ -23,9 +23,4 @@ Value NormalizedLerp(const Value& p, const Value& q, double t, int decimals);
 // them; vectors of one direction are interpolated linearly.
 Value SphericalLerp(const Value& p, const Value& q, double t, int decimals);
 
-// The message for empty brackets after 平滑过渡, worded like its count
-// messages, for the function dispatch.
-inline constexpr std::u16string_view kSmoothStepNoArgumentMessage =
-    u"平滑过渡(左值,右值,取值权重,选用版本)必须要正好四个输入参数！";
-
 }  // namespace zuvo

@@ -20,9 +20,4 @@ Value ColumnOfMatrix(const Value& m, long long x);
 // Row x (counted from 1) of m as an array; the kind of m is not tested.
 Value RowOfMatrix(const Value& m, long long x);
 
-// The message for empty brackets after 矩阵分离为数组, worded like the one of
-// 矩阵分离为向量, for the function dispatch.
-inline constexpr std::u16string_view kRowOfMatrixNoArgumentMessage =
-    u"矩阵分离为数组([...],基准行)必须有两个参数作为输入参数！";
-
 }  // namespace zuvo

@@ -50,9 +50,12 @@ constexpr bool AlphabetsWellFormed() {
     if (a.size() != kAlphabetLength) return false;
     for (char c : a)
       if (!IsTableCharacter(c)) return false;
-    for (std::size_t d = 0; d < 127; ++d)
-      for (std::size_t e = d + 1; e < 127; ++e)
-        if (a[2 * d] == a[2 * e] && a[2 * d + 1] == a[2 * e + 1]) return false;
+    std::array<bool, 94 * 94> seen{};
+    for (std::size_t d = 0; d < 127; ++d) {
+      const std::size_t code = static_cast<std::size_t>(a[2 * d] - 33) * 94 + static_cast<std::size_t>(a[2 * d + 1] - 33);
+      if (seen[code]) return false;
+      seen[code] = true;
+    }
   }
   return true;
 }

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cstring>
 
+#include <iostream>
+
+#include "cli/store_commands.h"
 #include "library/applied/random.h"
 #include "storage/constant_library.h"
 #include "text/utf.h"
@@ -100,9 +103,26 @@ bool ParseCommandLine(int argc, char** argv, CliRequest& r, std::string& problem
   return true;
 }
 
-std::optional<int> RunStoreCommand(const CliRequest&) { return std::nullopt; }
+std::optional<int> RunStoreCommand(const CliRequest& r) {
+  if (r.export_constants) return ExportConstants(DefaultStoreFolder(), std::cout, std::cerr);
+  if (r.import_constants) return ImportConstantsArgument(DefaultStoreFolder(), *r.import_constants, std::cin, std::cerr);
+  if (r.export_history) return ExportHistory(DefaultStoreFolder(), std::cout, std::cerr);
+  return std::nullopt;
+}
 
 bool ResolveOptions(const CliRequest& r, CalculateOptions& options, std::string& problem) {
+  // Stored settings and constants come first; the flags override them.
+  ConstantList stored_constants;
+  if (r.stored) {
+    const StoredCalculation stored = LoadStoredCalculation(DefaultStoreFolder());
+    options.radix = stored.settings.number_system;
+    options.decimals = stored.settings.decimal_number;
+    options.automatic = stored.settings.auto_size_enable;
+    options.inherit = stored.settings.answer_inherit;
+    stored_constants = stored.constants;
+  }
+  if (r.library) stored_constants = LoadLibraryConstants(DefaultStoreFolder());
+  options.constants = stored_constants;
   if (r.radix) options.radix = *r.radix;
   if (r.decimals) options.decimals = *r.decimals;
   if (r.automatic) options.automatic = true;
@@ -110,6 +130,7 @@ bool ResolveOptions(const CliRequest& r, CalculateOptions& options, std::string&
   if (r.seed) SeedRandom(*r.seed);
   if (!r.constants.empty()) {
     PairStore library = NewConstantLibrary();
+    for (const auto& [name, content] : stored_constants) AddConstant(library, name, content);
     for (const auto& [name, content] : r.constants) {
       const std::u16string n = Utf8ToUtf16(name), c = Utf8ToUtf16(content);
       if (auto refused = AdmitConstant(library, n, c)) {

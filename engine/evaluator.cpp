@@ -116,9 +116,10 @@ Value Evaluate(std::u16string_view text, int decimals) {
 
     // Formula calls first, outermost first; negative numbers leave the table.
     std::vector<bool> literal(pairs.size(), false);
+    const bool formulas = MayHoldFormulaCall(work);
     for (std::size_t i = 0; i < pairs.size();) {
       const std::size_t before = pairs.size();
-      const StageOutcome stage = RunFormulaStage(work, pairs, i, decimals);
+      const StageOutcome stage = formulas ? RunFormulaStage(work, pairs, i, decimals) : StageOutcome::kNone;
       if (stage == StageOutcome::kEndEvaluation) return Value::Empty();
       if (stage == StageOutcome::kReplaced) {
         literal.resize(literal.size() - (before - pairs.size()));

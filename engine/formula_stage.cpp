@@ -325,6 +325,13 @@ const FormulaForm* MatchFormulaName(std::u16string_view work, std::size_t open) 
 
 }  // namespace
 
+bool MayHoldFormulaCall(std::u16string_view text) {
+  // Every formula name ends in one of these (the 多维 names contain them).
+  for (std::u16string_view part : {u"累加", u"积分", u"导数", u"函数"})
+    if (text.find(part) != std::u16string_view::npos) return true;
+  return false;
+}
+
 StageOutcome RunFormulaStage(std::u16string& work, std::vector<BracketPair>& pairs, std::size_t i,
                              int decimals) {
   const BracketPair pair = pairs[i];

@@ -8,6 +8,7 @@
 #include "tests/ui/ui_test_support.h"
 #include "ui/Unit1.h"
 #include "ui/Unit7.h"
+#include "engine/function_table.h"
 #include "ui/help_catalogue.h"
 
 namespace {
@@ -54,6 +55,21 @@ class HelpWindowTest : public QObject {
     QCOMPARE(catalogue.size(), std::size_t{109});
     for (std::size_t i = 16; i < catalogue.size(); ++i)
       QVERIFY2(catalogue[i].text.starts_with(catalogue[i].title), qPrintable(Text(catalogue[i].title)));
+  }
+
+  // Every name the calculator recognises has an entry, so help and dispatch
+  // cannot drift apart.
+  void EveryFunctionNameHasAnEntry() {
+    std::vector<std::u16string_view> names = {u"累加", u"积分", u"导数", u"函数值", u"函数差值",
+                                               u"多维累加", u"多维积分", u"多维函数值", u"多维函数差值"};
+    for (const zuvo::FunctionEntry& f : zuvo::FunctionTable()) names.push_back(f.name);
+    for (std::u16string_view name : names) {
+      bool found = false;
+      for (const HelpEntry& e : HelpCatalogue())
+        found = found || (e.title.starts_with(name) && e.title.size() > name.size() && e.title[name.size()] == u'(') ||
+                e.text.find(std::u16string(name) + u"(") != std::u16string_view::npos;
+      QVERIFY2(found, qPrintable(Text(name)));
+    }
   }
 
   void SearchForSine() {

@@ -157,9 +157,13 @@ ConstantList StoreSession::ActiveConstants() const {
   return ConstantsInOrder(constants_);
 }
 
-SaveResult StoreSession::Close() {
+SaveResult StoreSession::SaveSettingsNow() {
   StoreSettings(settings_store_, settings_);
-  SaveResult result = Note(SaveSettings(settings_store_, folder_.SettingsPath()));
+  return Note(SaveSettings(settings_store_, folder_.SettingsPath()));
+}
+
+SaveResult StoreSession::Close() {
+  SaveResult result = SaveSettingsNow();
   result = FirstFailure(std::move(result), SaveHistoryNow());
   FreeSettings(settings_store_);
   FreeHistory(history_);

@@ -77,6 +77,10 @@ class StoreSession {
   // the library is off.
   ConstantList ActiveConstants() const;
 
+  // Writes the seven settings into the settings store and saves it now (the
+  // settings window does so when it is left, so a later crash loses nothing).
+  SaveResult SaveSettingsNow();
+
   // Close: write the seven settings into the settings store and save it,
   // save the history (whatever the history switch says), release the stores.
   SaveResult Close();

@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <filesystem>
 #include <system_error>
 
 #include "storage/settings_store.h"
@@ -76,10 +75,6 @@ QString CalculatorApp::SaveProblemText(const std::string& detail) {
 
 void CalculatorApp::ShowPendingProblem(QWidget* parent) {
   std::optional<std::string> problem = stores_.TakeSaveProblem();
-  if (!problem && !settings_problem_.empty()) {
-    problem = settings_problem_;
-  }
-  settings_problem_.clear();
   if (problem) ShowMessage(parent, SaveProblemText(*problem));
 }
 
@@ -96,19 +91,5 @@ void CalculatorApp::ReportSaveProblems(QWidget* parent, bool now) {
 
 zuvo::SaveResult CalculatorApp::SaveSettingsNow() {
   if (closed_) return zuvo::SaveResult::Ok();
-  const std::filesystem::path path = stores_.folder().SettingsPath();
-  std::error_code ec;
-  // The file keeps any keys it holds beyond the seven; a damaged or missing
-  // file is rewritten from the settings in memory.
-  zuvo::PairStore store =
-      std::filesystem::exists(path, ec) ? zuvo::LoadSettings(path) : zuvo::DefaultSettingsStore();
-  zuvo::StoreSettings(store, stores_.settings());
-  zuvo::SaveResult result = zuvo::SaveSettings(store, path);
-  if (result.ok) {
-    settings_problem_shown_ = false;
-  } else if (!settings_problem_shown_) {
-    settings_problem_shown_ = true;
-    settings_problem_ = result.error;
-  }
-  return result;
+  return stores_.SaveSettingsNow();
 }

@@ -71,7 +71,6 @@ class CalculatorApp : public QObject {
 
   zuvo::StoreSession stores_;
   bool closed_ = false;
-  bool settings_problem_shown_ = false;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TForm2> form2_;
   std::unique_ptr<TForm3> form3_;
@@ -79,7 +78,6 @@ class CalculatorApp : public QObject {
   std::unique_ptr<TForm5> form5_;
   std::unique_ptr<TForm6> form6_;
   std::unique_ptr<TForm7> form7_;
-  std::string settings_problem_;
 };
 
 // The application-wide look shared by all windows.

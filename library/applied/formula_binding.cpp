@@ -1,7 +1,5 @@
 #include "library/applied/formula_binding.h"
 
-#include <cmath>
-
 #include "library/core/format.h"
 
 namespace zuvo {
@@ -45,32 +43,8 @@ std::u16string BindText(std::u16string_view formula, std::u16string_view name, s
   return out;
 }
 
-std::u16string WholeNumberText(double x, int decimals) {
-  const int places = decimals < 0 ? 0 : (decimals > kMaxFixedDecimals ? kMaxFixedDecimals : decimals);
-  const bool negative = x < 0;
-  unsigned long long magnitude = static_cast<unsigned long long>(negative ? -x : x);
-  char16_t digits[24];
-  std::size_t n = 0;
-  do {
-    digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  std::u16string text;
-  text.reserve(n + places + 4);
-  if (negative) text.append(u"(-");
-  while (n > 0) text.push_back(digits[--n]);
-  if (places > 0) {
-    text.push_back(u'.');
-    text.append(static_cast<std::size_t>(places), u'0');
-  }
-  if (negative) text.push_back(u')');
-  return text;
-}
-
 std::u16string BindVariable(std::u16string_view formula, std::u16string_view name, const Value& value,
                             int decimals) {
-  if (value.IsNumber() && IsWhole(value.First()) && std::fabs(value.First()) <= kMaxWholeNumberText)
-    return BindText(formula, name, WholeNumberText(value.First(), decimals));
   return BindText(formula, name, ValueToExpressionText(value, decimals));
 }
 

@@ -21,16 +21,6 @@ bool IsVariableName(std::u16string_view name);
 // empty name leaves the formula unchanged.
 std::u16string BindText(std::u16string_view formula, std::u16string_view name, std::u16string_view value_text);
 
-// Whole numbers up to this magnitude have a fast exact text form.
-inline constexpr double kMaxWholeNumberText = 1e15;
-// Decimal counts above this one are written with this many decimals.
-inline constexpr int kMaxFixedDecimals = 216;
-
-// The literal text of a whole number of magnitude at most
-// kMaxWholeNumberText, the same text as ValueToExpressionText writes, made
-// without general formatting since sums bind one whole number per sample.
-std::u16string WholeNumberText(double x, int decimals);
-
 // BindText with the literal text of the value written with the decimal count.
 std::u16string BindVariable(std::u16string_view formula, std::u16string_view name, const Value& value,
                             int decimals);

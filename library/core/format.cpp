@@ -80,11 +80,35 @@ std::u16string Scientific(double x) {
   return Widen(out);
 }
 
+// Whole numbers up to this magnitude are written straight from their
+// integer digits: formula samples write one such number per step.
+constexpr double kMaxDirectWhole = 1e15;
+
+std::u16string WholeText(double x, int decimals) {
+  unsigned long long magnitude = static_cast<unsigned long long>(std::fabs(x));
+  char16_t digits[24];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  std::u16string text;
+  text.reserve(n + static_cast<std::size_t>(decimals) + 2);
+  if (x < 0) text.push_back(u'-');
+  while (n > 0) text.push_back(digits[--n]);
+  if (decimals > 0) {
+    text.push_back(u'.');
+    text.append(static_cast<std::size_t>(decimals), u'0');
+  }
+  return text;
+}
+
 std::u16string Fixed(double x, int decimals, bool allow_scientific) {
   if (!std::isfinite(x)) return NonFinite(x);
-  if (allow_scientific && NeedsScientific(x)) return Scientific(x);
   if (decimals > kMaxDecimals) decimals = kMaxDecimals;
   if (decimals < 0) decimals = 0;
+  if (std::trunc(x) == x && std::fabs(x) <= kMaxDirectWhole) return WholeText(x, decimals);
+  if (allow_scientific && NeedsScientific(x)) return Scientific(x);
   std::string sig, integer, fraction;
   int exponent;
   SignificantDigits(x, 18, sig, exponent);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "engine/errors.h"
@@ -77,6 +78,25 @@ TEST(FixedText, ScientificFormForMessagesOnly) {
     EXPECT_EQ(S(FixedText(c.x, 2)), c.message_text) << c.x;
     EXPECT_EQ(S(FixedExpressionText(c.x, 2)), c.expression_text) << c.x;
   }
+}
+
+// Whole numbers are written from their integer digits: the same text as the
+// rounding path gives, for every decimal count, around the 10^15 boundary
+// of that shortcut too.
+TEST(FixedText, WholeNumbersHaveTheirDigitsAndZeroDecimals) {
+  for (double x : {0.0, -0.0, 1.0, -1.0, 7.0, -100.0, 123456789.0, 999999999999999.0, -1e15, 1e15, 1e15 + 2, -4e15})
+    for (int decimals : {0, 1, 2, 10, 25, 216, 255}) {
+      SCOPED_TRACE(std::to_string(x) + " / " + std::to_string(decimals));
+      char digits[32];
+      std::snprintf(digits, sizeof digits, "%.0f", std::fabs(x));
+      const int places = decimals > 216 ? 216 : decimals;
+      std::string want = std::string(x < 0 ? "-" : "") + digits;
+      if (places > 0) want += "." + std::string(places, '0');
+      EXPECT_EQ(test::S(FixedExpressionText(x, decimals)), want);
+      EXPECT_EQ(test::S(FixedText(x, decimals)), want);
+      const std::string literal = x < 0 ? "(" + want + ")" : want;
+      EXPECT_EQ(test::S(ValueToExpressionText(Value::Number(x), decimals)), literal);
+    }
 }
 
 TEST(FixedText, NonFiniteNumbers) {

@@ -270,14 +270,6 @@ TEST(BindVariable, ReplacesWholeTokensOnly) {
   EXPECT_EQ(S(BindVariable(u"x/2", u"x", Value::Number(-2), 2)), "(-2.00)/2");
 }
 
-TEST(BindVariable, WholeNumbersAreWrittenAsTheLiteralFormWritesThem) {
-  for (double x : {0.0, -0.0, 1.0, -1.0, 7.0, 10.0, -100.0, 123456789.0, 999999999999999.0, -1e15, 1e15})
-    for (int decimals : {0, 1, 2, 10, 25, 216, 255}) {
-      SCOPED_TRACE(std::to_string(x) + " / " + std::to_string(decimals));
-      EXPECT_EQ(S(WholeNumberText(x, decimals)), S(ValueToExpressionText(Value::Number(x), decimals)));
-    }
-}
-
 TEST(IsVariableName, RejectsTextsThatBeginLikeNumbers) {
   struct Case {
     std::string name;

@@ -5,8 +5,6 @@
 #include "engine/char_sets.h"
 #include "engine/errors.h"
 #include "engine/function_table.h"
-#include "engine/literals.h"
-#include "engine/operators.h"
 #include "engine/separators.h"
 
 namespace zuvo {
@@ -18,9 +16,9 @@ char16_t ReadingOf(const FunctionEntry& f, std::size_t k) {
 
 Value Read(char16_t how, const std::u16string& text, int decimals) {
   switch (how) {
-    case u'l': return ParseLiteral(text);
+    case u'l': return ReadLiteral(text);
     case u'r': return Value::Empty();
-    default: return EvaluateOperators(text, decimals);
+    default: return ReadExpression(text, decimals);
   }
 }
 
@@ -62,18 +60,11 @@ CallOutcome CallFunction(const FunctionEntry& f, std::optional<std::u16string_vi
   if (f.whole_text) {
     args.texts.emplace_back(TrimSpaces(*arguments));
   } else {
-    const std::size_t n = CountSeparators(*arguments) + 1;
-    const std::u16string problem = CountMessage(f, n);
+    args.texts = CutArguments(*arguments);
+    const std::u16string problem = CountMessage(f, args.texts.size());
     if (!problem.empty()) {
       AddError(problem);
       return CallOutcome::kRejected;
-    }
-    std::size_t from = 1;
-    for (std::size_t k = 0; k < n; ++k) {
-      const std::size_t sep = k + 1 < n ? FindSeparator(*arguments, from) : 0;
-      const std::size_t end = sep ? sep - 1 : arguments->size();
-      args.texts.emplace_back(TrimSpaces(arguments->substr(from - 1, end - (from - 1))));
-      from = sep + 1;
     }
   }
   args.values.reserve(args.texts.size());

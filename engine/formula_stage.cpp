@@ -26,18 +26,6 @@ struct FormulaForm {
   FormulaRun run;
 };
 
-// The argument text cut at its separators, each piece trimmed of spaces.
-Args CutArguments(std::u16string_view text) {
-  Args args;
-  std::size_t begin = 0;  // 0-based start of the current piece
-  for (std::size_t p = FindSeparator(text, 1); p != 0; p = FindSeparator(text, p + 1)) {
-    args.emplace_back(TrimSpaces(text.substr(begin, p - 1 - begin)));
-    begin = p;
-  }
-  args.emplace_back(TrimSpaces(text.substr(begin)));
-  return args;
-}
-
 Value Read(const std::u16string& text, int decimals) { return Evaluate(text, decimals); }
 
 std::u16string Text(const Value& v, int decimals) { return ValueToText(v, decimals); }
@@ -326,9 +314,13 @@ const FormulaForm* MatchFormulaName(std::u16string_view work, std::size_t open) 
 }  // namespace
 
 bool MayHoldFormulaCall(std::u16string_view text) {
-  // Every formula name ends in one of these (the 多维 names contain them).
-  for (std::u16string_view part : {u"累加", u"积分", u"导数", u"函数"})
-    if (text.find(part) != std::u16string_view::npos) return true;
+  // Every formula name holds 累加, 积分, 导数 or 函数 (the 多维 names too);
+  // one pass over the text looks for any of these pairs.
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const char16_t a = text[i - 1], b = text[i];
+    if ((b == u'加' && a == u'累') || (b == u'分' && a == u'积') || (b == u'数' && (a == u'导' || a == u'函')))
+      return true;
+  }
   return false;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/separators.h"
 
+#include "engine/char_sets.h"
+
 namespace zuvo {
 namespace {
 
@@ -36,6 +38,21 @@ std::size_t CountSeparators(std::u16string_view args) {
     Step(c, depth);
   }
   return count;
+}
+
+std::vector<std::u16string> CutArguments(std::u16string_view args) {
+  std::vector<std::u16string> pieces;
+  std::size_t depth = 0, begin = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const char16_t c = args[i];
+    if (c == u',' && depth == 0) {
+      pieces.emplace_back(TrimSpaces(args.substr(begin, i - begin)));
+      begin = i + 1;
+    }
+    Step(c, depth);
+  }
+  pieces.emplace_back(TrimSpaces(args.substr(begin)));
+  return pieces;
 }
 
 }  // namespace zuvo

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zuvo {
 
@@ -18,5 +20,9 @@ std::size_t FindSeparator(std::u16string_view args, std::size_t start);
 
 // Number of separating commas in the text.
 std::size_t CountSeparators(std::u16string_view args);
+
+// The argument texts between the separating commas, in order, each trimmed
+// of spaces at both ends: CountSeparators + 1 of them.
+std::vector<std::u16string> CutArguments(std::u16string_view args);
 
 }  // namespace zuvo

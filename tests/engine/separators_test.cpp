@@ -1,3 +1,4 @@
+#include "engine/char_sets.h"
 #include "engine/separators.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,15 @@ TEST(Separators, OnlyCommasAtDepthZeroSeparate) {
     SCOPED_TRACE(std::string(c.args.begin(), c.args.end()));
     EXPECT_EQ(AllSeparators(c.args), c.positions);
     EXPECT_EQ(CountSeparators(c.args), c.positions.size());
+    // The cut pieces lie between exactly these commas, trimmed of spaces.
+    std::vector<std::u16string> pieces;
+    std::size_t begin = 0;
+    for (std::size_t p : c.positions) {
+      pieces.emplace_back(TrimSpaces(std::u16string_view(c.args).substr(begin, p - 1 - begin)));
+      begin = p;
+    }
+    pieces.emplace_back(TrimSpaces(std::u16string_view(c.args).substr(begin)));
+    EXPECT_EQ(CutArguments(c.args), pieces);
   }
 }
 

@@ -1,4 +1,4 @@
-// Small builders and readers shared by the core library tests.
+// Small builders and readers shared by the library tests.
 #pragma once
 
 #include <initializer_list>
@@ -9,7 +9,7 @@
 #include "engine/call_args.h"
 #include "engine/errors.h"
 #include "engine/value.h"
-#include "text/utf.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace zuvo::test {
 
@@ -60,13 +60,7 @@ inline void PrintTo(const Shape& s, std::ostream* os) {
   *os << " }";
 }
 
-// The messages of the current line, in UTF-8 for readable test output.
-inline std::vector<std::string> Messages() {
-  std::vector<std::string> out;
-  for (const auto& m : Errors()) out.push_back(Utf16ToUtf8(m));
-  return out;
-}
-
+// Arguments as the dispatch hands them over: read values, empty texts.
 inline CallArgs Args(std::vector<Value> values, int decimals = 2) {
   CallArgs args;
   args.values = std::move(values);
